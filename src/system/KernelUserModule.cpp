@@ -142,18 +142,22 @@ void KernelUserModule::Release(std::int32_t) {}
 
 std::uint32_t KernelUserModule::Lookup(std::int32_t handle, const std::string& name) {
   if (handle != kUserHandle || name != "GetFreeSystemResources") return 0;
-  if (!MemoryPercent() || !TasksPercent()) return 0;
+  // The machine-wide counters are what the function cannot do without; cgroup limits are
+  // optional and read by each call.
+  if (!MemoryPercent({}) || !TasksPercent({})) return 0;
   return kGetFreeSystemResources;
 }
 
 std::uint16_t KernelUserModule::Call(std::uint32_t address, std::uint16_t kind) {
   if (address != kGetFreeSystemResources || kind >= FLastGood.size()) return 0;
   std::optional<std::uint16_t> fresh;
+  const Levels levels = CgroupLevels();
   if (kind == 1) {
-    fresh = MemoryPercent();
+    fresh = MemoryPercent(levels);
   } else if (kind == 2) {
-    fresh = TasksPercent();
-  } else if (const auto memory = MemoryPercent(), tasks = TasksPercent(); memory && tasks) {
+    fresh = TasksPercent(levels);
+  } else if (const auto memory = MemoryPercent(levels), tasks = TasksPercent(levels);
+             memory && tasks) {
     fresh = std::min(*memory, *tasks);
   }
   // A counter that cannot be read now is no reason to report the machine as exhausted.
@@ -161,14 +165,14 @@ std::uint16_t KernelUserModule::Call(std::uint32_t address, std::uint16_t kind) 
   return FLastGood[kind];
 }
 
-std::optional<std::uint16_t> KernelUserModule::MemoryPercent() const {
+std::optional<std::uint16_t> KernelUserModule::MemoryPercent(const Levels& levels) const {
   const auto meminfo = ReadFile(FRoot / "proc/meminfo");
   if (!meminfo) return std::nullopt;
   const auto total = FieldOf(*meminfo, "MemTotal:");
   const auto available = FieldOf(*meminfo, "MemAvailable:");
   if (!total || !available || *total == 0) return std::nullopt;
   std::uint16_t lowest = Percent(*available, *total);
-  for (const auto& level : CgroupLevels()) {
+  for (const auto& level : levels) {
     const auto limit = ReadCount(level / "memory.max");
     const auto current = ReadCount(level / "memory.current");
     if (!limit || !current) continue;
@@ -180,7 +184,7 @@ std::optional<std::uint16_t> KernelUserModule::MemoryPercent() const {
   return lowest;
 }
 
-std::optional<std::uint16_t> KernelUserModule::TasksPercent() const {
+std::optional<std::uint16_t> KernelUserModule::TasksPercent(const Levels& levels) const {
   const auto loadavg = ReadFile(FRoot / "proc/loadavg");
   const auto threadsMax = ReadCount(FRoot / "proc/sys/kernel/threads-max");
   const auto pidMax = ReadCount(FRoot / "proc/sys/kernel/pid_max");
@@ -190,7 +194,7 @@ std::optional<std::uint16_t> KernelUserModule::TasksPercent() const {
   // Thread ids come from the pid space, which never hands out pid_max itself.
   const Count limit = std::min(*threadsMax, *pidMax - 1);
   std::uint16_t lowest = Percent(Minus(limit, *tasks), limit);
-  for (const auto& level : CgroupLevels()) {
+  for (const auto& level : levels) {
     const auto max = ReadCount(level / "pids.max");
     const auto current = ReadCount(level / "pids.current");
     if (max && current) lowest = std::min(lowest, Percent(Minus(*max, *current), *max));

@@ -26,8 +26,11 @@ public:
 
 private:
   // Percent free, or nothing when the machine-wide counters cannot be read.
-  std::optional<std::uint16_t> MemoryPercent() const;
-  std::optional<std::uint16_t> TasksPercent() const;
+  // The machine's figure, lowered by each cgroup level's limit; nothing when the machine's own
+  // counters cannot be read.
+  using Levels = std::vector<std::filesystem::path>;
+  std::optional<std::uint16_t> MemoryPercent(const Levels& levels) const;
+  std::optional<std::uint16_t> TasksPercent(const Levels& levels) const;
   // The process's cgroup v2 directory and each parent up to the mount root; empty when there
   // is no cgroup v2 hierarchy to consult.
   std::vector<std::filesystem::path> CgroupLevels() const;
