@@ -198,6 +198,10 @@ void TApplication::CloseRequested(TForm& form) {
   Guarded([&] { form.Close(); });
 }
 
+void TApplication::FormMoved(TForm& form, int left, int top) {
+  form.MovedByUser(left, top);
+}
+
 void TApplication::MinimizeRequested() {
   Guarded([&] { Minimize(); });
 }

@@ -90,6 +90,7 @@ public:
   void MenuItemChosen(TMenuItem& item) override;
   void PopupDismissed(TPopupMenu& menu) override;
   void CloseRequested(TForm& form) override;
+  void FormMoved(TForm& form, int left, int top) override;
   void MinimizeRequested() override;
   void RestoreRequested() override;
   void TaskbarCloseRequested() override;

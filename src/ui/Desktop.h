@@ -53,6 +53,8 @@ public:
   virtual void CloseRequested(TForm& form) = 0;
   // The user minimised a window (minimise box, system menu) or the taskbar entry.
   virtual void MinimizeRequested() = 0;
+  // The user moved a window; its outer corner is now at left, top.
+  virtual void FormMoved(TForm& form, int left, int top) = 0;
   // The user restored the taskbar entry.
   virtual void RestoreRequested() = 0;
   // The taskbar entry's Close command.

@@ -45,6 +45,12 @@ public:
   bool Modal() const { return FModal; }
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult value) { FModalResult = value; }
+  // The window is where the user put it: the model follows without telling the desktop, so a
+  // later move to any other place (a corner re-applied) moves it again.
+  void MovedByUser(int left, int top) {
+    FLeft = left;
+    FTop = top;
+  }
   // Brings a shown window to the front.
   void BringToFront();
 
