@@ -11,10 +11,12 @@ void TMainForm::LoadSettings() {
   FrontAtStart = SettingsFile->ReadBool("Indication", "Front", false);
   Label1->SetTag(SettingsFile->ReadInteger("Indication", "PColor", 0));
   SettingsInForce |= sbPColor;
+  // The timer's interval is in force even when the stored one does not fit (it keeps its
+  // designed 100), so Time is written back either way and a bad value is repaired.
+  SettingsInForce |= sbTime;
   // A negative interval does not fit the timer: the range error ends start-up here.
   Timer1->SetInterval(
       CheckedRange<std::uint32_t>(SettingsFile->ReadInteger("Condition", "Time", 100)));
-  SettingsInForce |= sbTime;
   Label6->SetTag(SettingsFile->ReadInteger("Condition", "Serch", 0));
   SettingsInForce |= sbSerch;
   Label5->SetTag(SettingsFile->ReadInteger("Indication", "Align", 3));

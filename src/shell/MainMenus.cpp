@@ -80,6 +80,8 @@ void TMainForm::SetFront(bool front) {
   // The mark first, then the style, so that the two always agree afterwards.
   K5->SetChecked(front);
   SetFormStyle(front ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
+  // Set during the run, so the close writes it even after a start-up that never loaded it.
+  SettingsInForce |= sbFront;
 }
 
 void TMainForm::K6Click(TObject*) {
