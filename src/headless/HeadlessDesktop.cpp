@@ -270,6 +270,12 @@ void HeadlessDesktop::UserClose(TForm& form, const std::string& what) {
   if (FSink) FSink->CloseRequested(form);
 }
 
+void HeadlessDesktop::UserMove(TForm& form, int left, int top, const std::string& what) {
+  if (!form.Visible() || !form.Enabled()) return Dropped(what);
+  DismissPopup();
+  if (FSink) FSink->FormMoved(form, left, top);
+}
+
 void HeadlessDesktop::UserTaskbar(TaskbarCommand command, const std::string& what) {
   if (!FTaskbarShown || ModalUp()) return Dropped(what);
   DismissPopup();

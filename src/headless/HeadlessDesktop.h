@@ -61,6 +61,8 @@ public:
   void UserTray(TrayClick click, const std::string& what);
   void UserMinimize(const std::string& what = "minimize");
   void UserClose(TForm& form, const std::string& what);
+  // The user drags a window so that its outer corner is at left, top.
+  void UserMove(TForm& form, int left, int top, const std::string& what);
   enum class TaskbarCommand { Close, Minimize, Restore };
   void UserTaskbar(TaskbarCommand command, const std::string& what);
   // Delivers an action to a form's control when the user could reach it: the form is shown

@@ -80,6 +80,12 @@ void ScenarioDriver::Next(HeadlessDesktop&) {
 
 bool ScenarioDriver::Execute(const ScenarioLine& line) {
   if (line.words[0] == "start") Error(line, "the program is already running");
+  // The scenario ends here, as if it ran out.
+  if (line.words[0] == "exit") {
+    NeedWords(line, 1);
+    FNext = FLines.size();
+    return false;
+  }
   if (ExecuteSetUp(line)) return false;
   return ExecuteInput(line);
 }
@@ -238,6 +244,10 @@ bool ScenarioDriver::ExecuteInput(const ScenarioLine& line) {
   } else if (command == "close") {
     NeedWords(line, 2);
     d.UserClose(FindForm(w[1]), what);
+  } else if (command == "move") {
+    NeedWords(line, 4);
+    d.UserMove(FindForm(w[1]), static_cast<int>(Number(line, 2)), static_cast<int>(Number(line, 3)),
+               what);
   } else if (command == "taskbar") {
     NeedWords(line, 2);
     if (w[1] == "close")
