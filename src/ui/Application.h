@@ -26,11 +26,17 @@ public:
   void SetTitle(const std::string& title);
 
   // Creates a window owned by the application; reference is set before its OnCreate runs.
-  // The first window created becomes the main window.
+  // The first window created becomes the main window. A window whose creation fails is destroyed
+  // and its reference cleared, so that no global is left dangling.
   template <typename T> void CreateForm(T*& reference) {
     T* form = new T(this);
     reference = form;
-    AddForm(form);
+    try {
+      AddForm(form);
+    } catch (...) {
+      reference = nullptr;
+      throw;
+    }
   }
   TForm* MainForm() const { return FMainForm; }
   const std::vector<TForm*>& Forms() const { return FForms; }
