@@ -117,28 +117,21 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
   DisabledWindows disabled = DisableTaskWindows();
   int id = FDesktop.OpenBox(text, caption, flags);
   FOpenBoxes.push_back({id, text, caption});
-  auto isOpen = [&] {
-    return std::any_of(FOpenBoxes.begin(), FOpenBoxes.end(),
-                       [&](const Box& b) { return b.id == id; });
-  };
-  struct Cleanup {
-    TApplication& app;
-    DisabledWindows& disabled;
-    std::function<bool()> isOpen;
-    int id;
-    ~Cleanup() {
-      if (std::uncaught_exceptions() != 0) return; // the session ended: nothing to tidy
-      if (isOpen()) {
-        // The application is terminating: the box goes away with it.
-        app.BoxClosed(id);
-        app.FDesktop.CloseBox(id);
-      }
-      app.EnableTaskWindows(disabled);
-    }
-  } cleanup{*this, disabled, isOpen, id};
-  while (isOpen() && !FTerminated)
+  // Only a session end leaves this loop by an exception, and then nothing needs tidying.
+  while (IsBoxOpen(id) && !FTerminated)
     HandleMessage();
+  if (IsBoxOpen(id)) {
+    // The application is terminating: the box goes away with it.
+    BoxClosed(id);
+    FDesktop.CloseBox(id);
+  }
+  EnableTaskWindows(disabled);
   return IDOK;
+}
+
+bool TApplication::IsBoxOpen(int id) const {
+  return std::any_of(FOpenBoxes.begin(), FOpenBoxes.end(),
+                     [&](const Box& b) { return b.id == id; });
 }
 
 void TApplication::ShowException(const std::string& message) {

@@ -109,6 +109,7 @@ private:
     std::string text, caption;
   };
   void AddForm(TForm* form);
+  bool IsBoxOpen(int id) const;
 
   Desktop& FDesktop;
   std::string FTitle;

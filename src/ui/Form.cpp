@@ -2,8 +2,6 @@
 #include "ui/Application.h"
 #include "ui/Menus.h"
 
-#include <exception>
-
 TForm::TForm(TComponent* owner) : TControl(owner) {
   SetVisible(false);
 }
@@ -110,27 +108,30 @@ TModalResult TForm::ShowModal() {
   FModal = true;
   FModalResult = mrNone;
   TApplication::DisabledWindows disabled = Application->DisableTaskWindows();
-  struct Restore {
-    TForm& form;
-    TApplication::DisabledWindows& disabled;
-    ~Restore() {
-      // When the session ends the windows simply go away with the process.
-      if (std::uncaught_exceptions() == 0) form.Hide();
-      Application->EnableTaskWindows(disabled);
-      form.FModal = false;
-    }
-  } restore{*this, disabled};
+  auto endModal = [&] {
+    Hide();
+    Application->EnableTaskWindows(disabled);
+    FModal = false;
+  };
   Show();
-  do {
-    Application->HandleMessage();
-    if (Application->Terminated())
-      FModalResult = mrCancel;
-    else if (FModalResult != mrNone) {
-      TCloseAction action = TCloseAction::caHide;
-      if (OnClose) OnClose(this, action);
-      if (action == TCloseAction::caNone) FModalResult = mrNone;
-    }
-  } while (FModalResult == mrNone);
+  try {
+    do {
+      Application->HandleMessage();
+      if (Application->Terminated())
+        FModalResult = mrCancel;
+      else if (FModalResult != mrNone) {
+        TCloseAction action = TCloseAction::caHide;
+        if (OnClose) OnClose(this, action);
+        if (action == TCloseAction::caNone) FModalResult = mrNone;
+      }
+    } while (FModalResult == mrNone);
+  } catch (const SessionEnd&) {
+    throw; // the windows simply go away with the process
+  } catch (...) {
+    endModal();
+    throw;
+  }
+  endModal();
   return FModalResult;
 }
 
